@@ -1,6 +1,8 @@
 #include "cli_commands.h"
 
 #include "core/aplicacao.h"
+#include "core/atualizacao_versao.h"
+#include "core/formatos.h"
 #include "core/configuracao.h"
 #include "core/ibx_utils.h"
 #include "core/program_directory.h"
@@ -68,7 +70,7 @@ int cmdConfig(Context &c)
     const Configuracao &cfg = ConfiguracaoGlobal();
     c.out << "diretório do programa:     " << ProgramDirectory::root() << "\n"
           << "configuração:              " << ProgramDirectory::configFile() << "\n"
-          << "banco de dados:            " << ProgramDirectory::databaseFile() << "\n"
+          << "banco de dados:            " << TDBUtils::Instancia()->CaminhoBanco << "\n"
           << "diretório temporário:      " << ProgramDirectory::tempDir() << "\n"
           << "log de erros:              " << ProgramDirectory::errorLog() << "\n"
           << "log de SQL:                " << ProgramDirectory::sqlLog() << "\n"
@@ -98,6 +100,20 @@ int cmdMessage(Context &c)
     return encontrada ? 0 : 1;
 }
 
+int cmdUpgrade(Context &c)
+{
+    IniciarOuFalhar();
+    const ResultadoAtualizacao r = AtualizarVersaoBanco(*TDBUtils::Instancia());
+    c.out << "versão inicial: " << r.versaoInicial << "\n";
+    for (const QString &p : r.passosAplicados)
+        c.out << "atualizado para " << p << "\n";
+    for (const QString &f : r.falhas)
+        c.err << "falhou (será tentado de novo no próximo início): " << f << "\n";
+    c.out << "versão atual:   " << VersaoSistema(true) << "\n";
+    EncerrarAplicacao();
+    return r.falhas.isEmpty() ? 0 : 1;
+}
+
 } // namespace
 
 const std::vector<Command> &Commands()
@@ -106,6 +122,7 @@ const std::vector<Command> &Commands()
         {"init", "", "cria o diretório do programa (VESK.ini, banco de dados, TEMP) quando faltam", cmdInit},
         {"config", "", "mostra a configuração efetiva e os caminhos", cmdConfig},
         {"message", "CODIGO [VALOR...]", "mostra o texto de uma mensagem do catálogo", cmdMessage},
+        {"upgrade", "", "atualiza a estrutura de um banco de dados de versão anterior", cmdUpgrade},
     };
     return table;
 }

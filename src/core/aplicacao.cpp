@@ -44,7 +44,7 @@ bool IniciarAplicacao(const CarregadorDatas &carregarDatas)
             throw Error(QStringLiteral("Não foi possível ler %1: %2").arg(ini.fileName(), ini.errorString()));
         const QStringList linhas = DividirLinhas(QString::fromUtf8(ini.readAll()));
 
-        g_banco->CaminhoBanco = ProgramDirectory::databaseFile();
+        g_banco->CaminhoBanco = CaminhoBancoConfigurado(linhas, ProgramDirectory::databaseFile());
         g_banco->Usuario = kUsuarioBanco;
         g_banco->Senha = kSenhaBanco;
         g_banco->CaminhoLogSql = ProgramDirectory::sqlLog();

@@ -44,6 +44,16 @@ void AplicarLinhasConfiguracao(const QStringList &linhas, Configuracao &cfg)
     }
 }
 
+QString CaminhoBancoConfigurado(const QStringList &linhas, const QString &padrao)
+{
+    static const QLatin1String kChave("CAMINHO_BANCO=");
+    for (const QString &line : linhas) {
+        if (line.startsWith(kChave) && line.size() > kChave.size())
+            return line.mid(kChave.size());
+    }
+    return padrao;
+}
+
 QString ConteudoPadraoIni()
 {
     // Comment lines must not contain a key followed by "=S"/"=N": a key is
@@ -57,7 +67,10 @@ QString ConteudoPadraoIni()
         "; S keeps copies of received files and of the generated rescission file. Default N.\r\n"
         "GRAVA_ARQUIVO=N\r\n"
         "; S traces every SQL statement to VESKBD.log. Default N.\r\n"
-        "LOGSQL=N\r\n");
+        "LOGSQL=N\r\n"
+        "; Database on a Firebird server instead of VESK/BD/TOLV.FDB, as host:/path/TOLV.FDB\r\n"
+        "; (remove the leading ; to use it).\r\n"
+        ";CAMINHO_BANCO=servidor:/dados/TOLV.FDB\r\n");
 }
 
 } // namespace tolv

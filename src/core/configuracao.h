@@ -29,6 +29,11 @@ QStringList DividirLinhas(const QString &conteudo);
 // not trimmed, "S"/"N" compared without case; a switch once set stays set.
 void AplicarLinhasConfiguracao(const QStringList &linhas, Configuracao &cfg);
 
+// The database to open: the value of a line "CAMINHO_BANCO=..." (a local file or
+// "host:/path/TOLV.FDB" on a Firebird server), else `padrao`. Lets an office that
+// outgrows one machine keep its data on a server without changing the program.
+QString CaminhoBancoConfigurado(const QStringList &linhas, const QString &padrao);
+
 // The text `tolv-cli init` writes as VESK.ini: the defaults, commented.
 QString ConteudoPadraoIni();
 

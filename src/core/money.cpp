@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <stdexcept>
 
 namespace tolv {
 
@@ -22,6 +23,8 @@ double TruncarDecimais(double x, int casas)
 
 Money Money::fromDouble(double v)
 {
+    if (!std::isfinite(v) || !(std::fabs(v * 100.0) < 9.2e18))
+        throw std::range_error("valor monetário fora do intervalo");
     return fromCentavos(qint64(std::llround(v * 100.0)));
 }
 
@@ -31,7 +34,11 @@ Money Money::truncated(double v)
         return {};
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.14e", v * 100.0);
-    return fromCentavos(qint64(std::trunc(std::strtod(buf, nullptr))));
+    const double cut = std::trunc(std::strtod(buf, nullptr));
+    // Beyond ±9.2e16 centavos no amount of this system exists; refuse instead of wrapping.
+    if (!(std::fabs(cut) < 9.2e18))
+        throw std::range_error("valor monetário fora do intervalo");
+    return fromCentavos(qint64(cut));
 }
 
 QString Money::toSqlText() const

@@ -52,6 +52,15 @@ TEST(ConfiguracaoLinhas, DefaultFileKeepsTheDefaults)
     EXPECT_FALSE(cfg.LogSql);
 }
 
+TEST(ConfiguracaoLinhas, ServerPathOnlyFromAnActiveLine)
+{
+    const QString padrao = QStringLiteral("/x/TOLV.FDB");
+    EXPECT_EQ(CaminhoBancoConfigurado({}, padrao), padrao);
+    EXPECT_EQ(CaminhoBancoConfigurado(DividirLinhas(ConteudoPadraoIni()), padrao), padrao);
+    EXPECT_EQ(CaminhoBancoConfigurado({QStringLiteral("CAMINHO_BANCO=srv:/d/TOLV.FDB")}, padrao),
+              QStringLiteral("srv:/d/TOLV.FDB"));
+}
+
 TEST(ConfiguracaoLinhas, LinesLoseOnlyTheirBreak)
 {
     EXPECT_EQ(DividirLinhas(QStringLiteral("a \r\n b\rc\n\nd")),
