@@ -17,9 +17,12 @@ namespace {
 
 // Six-digit texts that start with "00" are occupation codes ("002238"); the one
 // message with the "00" prefix is the first-run confirmation.
+// "0000" is the four-digit number format, not a code.
 bool naoEhMensagem(const QString &literal)
 {
     const QString inner = literal.mid(1, literal.size() - 2);
+    if (inner == QLatin1String("0000"))
+        return true;
     return inner.size() == 6 && inner.startsWith(QLatin1String("00")) && inner != QLatin1String("000035");
 }
 

@@ -73,11 +73,18 @@ double JamSintetico(Date edital, Date competencia)
     return meses <= 0 ? 0.0 : 0.003 * meses;
 }
 
-double ProRataSintetico(int mesesAtraso) { return 1.0 + 0.01 * (mesesAtraso + 1); }
+// Factors are per unit of remuneration at the 8 % rate (the calculation scales them
+// for other rates), so a late deposit costs a little more than 8 %.
+double ProRataSintetico(int mesesAtraso) { return 0.08 * (1.0 + 0.01 * (mesesAtraso + 1)); }
 
 double GuiaSintetico(Date vencimento, Date pagamento)
 {
-    return 1.05 + 0.0005 * std::max(0, pagamento - vencimento);
+    return 0.08 * (1.02 + 0.0005 * std::max(0, pagamento - vencimento));
+}
+
+double GuiaMultaSintetico(Date vencimento, Date pagamento)
+{
+    return 0.5 * (1.02 + 0.0005 * std::max(0, pagamento - vencimento));
 }
 
 void GravarIndicesSinteticos(TDBUtils &banco, Date edital, int mesesGuia)
@@ -115,7 +122,7 @@ void GravarIndicesSinteticos(TDBUtils &banco, Date edital, int mesesGuia)
                                           "DT_RCLTO_INDICE_RESCISORIA, VR_INDICE, VR_INDICE_MULTA_RESCISORIA) "
                                           "VALUES (%1, %2, %3, %4, %5)")
                                .arg(SqlData(edital), SqlData(v), SqlData(p), lit(GuiaSintetico(v, p)),
-                                    lit(GuiaSintetico(v, p) + 0.01)));
+                                    lit(GuiaMultaSintetico(v, p))));
     }
     if (propria)
         banco.Commit();

@@ -28,5 +28,6 @@ void GravarIndicesSinteticos(TDBUtils &banco, Date edital, int mesesGuia = 24);
 double JamSintetico(Date edital, Date competencia);
 double ProRataSintetico(int mesesAtraso);
 double GuiaSintetico(Date vencimento, Date pagamento);
+double GuiaMultaSintetico(Date vencimento, Date pagamento);
 
 } // namespace tolv::test

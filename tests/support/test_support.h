@@ -1,12 +1,25 @@
 #pragma once
 
 #include "core/ibx_utils.h"
+#include "core/date.h"
 #include "core/mensagem.h"
+#include "core/money.h"
 
 #include <QString>
 #include <QTemporaryDir>
+#include <ostream>
 #include <memory>
 #include <vector>
+
+namespace tolv {
+// Readable values in test failure messages.
+inline void PrintTo(Money m, std::ostream *os) { *os << m.toSqlText().toStdString(); }
+inline void PrintTo(Date d, std::ostream *os)
+{
+    *os << (d.isRealDate() ? FormatarData(QStringLiteral("dd/mm/yyyy"), d).toStdString()
+                           : std::string(d.isNull() ? "DataNula" : "DataInvalida"));
+}
+} // namespace tolv
 
 namespace tolv::test {
 
