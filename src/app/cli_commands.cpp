@@ -93,7 +93,7 @@ int cmdMessage(Context &c)
     IniciarOuFalhar();
     const QString codigo = c.args.first();
     const MensagemComposta m = TUtilitarios::Instancia().Compor(codigo, TipoMensagem::Informacao, c.args.mid(1));
-    const bool encontrada = !m.texto.startsWith(QLatin1String("Mensagem não encontrada"));
+    const bool encontrada = !m.texto.startsWith(QStringLiteral("Mensagem não encontrada"));
     c.out << m.texto << "\n";
     c.out << "tipo: " << LegendaTipo(m.tipo, kTituloAplicacao) << "\n";
     EncerrarAplicacao();
@@ -124,7 +124,13 @@ const std::vector<Command> &Commands()
         {"message", "CODIGO [VALOR...]", "mostra o texto de uma mensagem do catálogo", cmdMessage},
         {"upgrade", "", "atualiza a estrutura de um banco de dados de versão anterior", cmdUpgrade},
     };
-    return table;
+    static const std::vector<Command> all = [] {
+        std::vector<Command> out = table;
+        for (const auto &group : {ComandosBanco(), ComandosCalculo()})
+            out.insert(out.end(), group.begin(), group.end());
+        return out;
+    }();
+    return all;
 }
 
 } // namespace tolv::cli

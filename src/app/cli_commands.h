@@ -17,4 +17,8 @@ struct Command {
 // Every command of tolv-cli, in the order --help lists them.
 const std::vector<Command> &Commands();
 
+// Command groups, one file each.
+std::vector<Command> ComandosBanco();    // sql
+std::vector<Command> ComandosCalculo();  // simulate, calculate
+
 } // namespace tolv::cli

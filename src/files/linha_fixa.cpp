@@ -90,11 +90,6 @@ QStringList DividirLinhas(const QByteArray &conteudo)
     });
 }
 
-QStringList DividirLinhas(const QString &conteudo)
-{
-    return Dividir(conteudo, [](const QString &c, qsizetype p, qsizetype n) { return c.mid(p, n); });
-}
-
 QString ExtrairCampo(const QString &linha, int posicao, int largura)
 {
     if (largura <= 0)

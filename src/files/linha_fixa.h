@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/configuracao.h"  // DividirLinhas for text already decoded
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -20,8 +22,6 @@ QByteArray CodificarWindows1252(const QString &texto);
 // Lines of a file's bytes: LF, CRLF and CR all end a line; a last line without a
 // break counts, an empty text after the last break does not.
 QStringList DividirLinhas(const QByteArray &conteudo);
-// The same for content already decoded.
-QStringList DividirLinhas(const QString &conteudo);
 
 // The field at 1-based `posicao`, exactly `largura` characters: the part beyond
 // the line's end (or before its start) reads as blanks. largura <= 0: "".

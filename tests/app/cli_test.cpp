@@ -1,0 +1,130 @@
+// The headless front end runs the same business code as the desktop program.
+
+#include "app/cli_commands.h"
+#include "support/test_support.h"
+
+#include "core/aplicacao.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace tolv;
+using namespace tolv::test;
+
+namespace {
+
+struct Saida {
+    int rc = 0;
+    QString out, err;
+};
+
+Saida rodar(const QString &nome, const QStringList &args = {})
+{
+    Saida s;
+    QTextStream out(&s.out), err(&s.err);
+    for (const auto &c : cli::Commands()) {
+        if (nome != QLatin1String(c.name))
+            continue;
+        cli::Context ctx{args, out, err};
+        try {
+            s.rc = c.run(ctx);
+        } catch (const cli::CliError &e) {
+            s.rc = 1;
+            err << e.message;
+        }
+        out.flush();
+        err.flush();
+        return s;
+    }
+    ADD_FAILURE() << "no command " << nome.toStdString();
+    return s;
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    TempProgramDir home;
+    RecordingPresenter presenter;
+    PresenterScope scope{&presenter};
+};
+
+TEST_F(CliTest, InitCreatesTheProgramDirectoryOnce)
+{
+    QDir(home.root()).removeRecursively();
+    const Saida a = rodar(QStringLiteral("init"));
+    ASSERT_EQ(a.rc, 0) << a.err.toStdString();
+    EXPECT_TRUE(QFile::exists(home.path(QStringLiteral("VESK/VESK.ini"))));
+    EXPECT_TRUE(QFile::exists(home.path(QStringLiteral("VESK/BD/TOLV.FDB"))));
+    EXPECT_TRUE(QDir(home.path(QStringLiteral("VESK/TEMP"))).exists());
+    const Saida b = rodar(QStringLiteral("init"));
+    EXPECT_EQ(b.rc, 0);
+    EXPECT_TRUE(b.out.contains(QStringLiteral("mantido")));
+
+    const Saida cfg = rodar(QStringLiteral("config"));
+    EXPECT_EQ(cfg.rc, 0) << cfg.err.toStdString();
+    EXPECT_TRUE(cfg.out.contains(QStringLiteral("LOGSQL:                    N")));
+
+    const Saida msg = rodar(QStringLiteral("message"), {QStringLiteral("FE0144")});
+    EXPECT_EQ(msg.rc, 0);
+    EXPECT_TRUE(msg.out.startsWith(QStringLiteral("FE0144 - ")));
+    const Saida nf = rodar(QStringLiteral("message"), {QStringLiteral("9999")});
+    EXPECT_EQ(nf.rc, 1) << nf.out.toStdString();
+}
+
+TEST_F(CliTest, CommandsNeedAProgramDirectory)
+{
+    const Saida s = rodar(QStringLiteral("config"));
+    EXPECT_EQ(s.rc, 1);
+    EXPECT_TRUE(s.err.contains(QStringLiteral("tolv-cli init")));
+}
+
+TEST_F(CliTest, SimulateAndCalculateTheExampleMovement)
+{
+    QDir(home.root()).removeRecursively();
+    ASSERT_EQ(rodar(QStringLiteral("init")).rc, 0);
+    const Saida sql = rodar(QStringLiteral("sql"), {QStringLiteral(TOLV_SOURCE_DIR "/tests/fixtures/movimento_exemplo.sql")});
+    ASSERT_EQ(sql.rc, 0) << sql.err.toStdString();
+
+    const Saida sim = rodar(QStringLiteral("simulate"));
+    ASSERT_EQ(sim.rc, 0) << sim.err.toStdString() << sim.out.toStdString();
+    EXPECT_TRUE(sim.out.contains(QStringLiteral("1 vínculo(s), 0 não calculado(s), total 5.780,00 (nada gravado)")))
+        << sim.out.toStdString();
+
+    const Saida calc = rodar(QStringLiteral("calculate"), {QStringLiteral("11.222.333/0001-81"), QStringLiteral("120.56789.01-3"),
+                                                         QStringLiteral("1"), QStringLiteral("04/01/2010")});
+    ASSERT_EQ(calc.rc, 0) << calc.err.toStdString();
+    auto db = [&] {
+        auto b = std::make_unique<TIbxUtils>();
+        b->CaminhoBanco = home.path(QStringLiteral("VESK/BD/TOLV.FDB"));
+        b->Usuario = kUsuarioBanco;
+        b->Senha = kSenhaBanco;
+        b->Conectar();
+        return b;
+    }();
+    const auto rs = db->Abrir(QStringLiteral(
+        "SELECT VR_DEPOSITO_MULTA_RESCISORIA, VR_CNTRO_MULTA_RESCISORIA, DT_DEVIDA_ANTERIOR_RESCISAO, "
+        "VR_JAM_SALDO_RESCISORIO FROM SFGTBG06_INFORMACAO_RESCISAO WHERE NU_PIS = 12056789013"));
+    ASSERT_EQ(rs->rowCount(), 1);
+    EXPECT_EQ(rs->field(0).toMoney(), Money::fromCentavos(420800));
+    EXPECT_EQ(rs->field(1).toMoney(), Money::fromCentavos(105200));
+    EXPECT_EQ(rs->field(2).toDate(), Date::fromYmd(2018, 3, 7));
+    EXPECT_FALSE(rs->field(3).isNull());
+
+    // a script that fails half-way writes nothing
+    home.writeFile(QStringLiteral("ruim.sql"), "DELETE FROM SFGTBG06_INFORMACAO_RESCISAO;\nINSERT INTO NAO_EXISTE VALUES (1);\n");
+    db.reset();
+    EXPECT_EQ(rodar(QStringLiteral("sql"), {home.path(QStringLiteral("ruim.sql"))}).rc, 1);
+    const Saida depois = rodar(QStringLiteral("simulate"));
+    EXPECT_TRUE(depois.out.contains(QStringLiteral("total 5.780,00")));
+}
+
+TEST_F(CliTest, SimulateWithoutAnOpenMovementFailsClearly)
+{
+    QDir(home.root()).removeRecursively();
+    ASSERT_EQ(rodar(QStringLiteral("init")).rc, 0);
+    const Saida s = rodar(QStringLiteral("simulate"));
+    EXPECT_EQ(s.rc, 1);
+    EXPECT_TRUE(s.err.contains(QStringLiteral("nenhum movimento aberto")));
+}
+
+} // namespace
