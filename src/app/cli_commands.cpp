@@ -9,7 +9,13 @@
 #include "core/registro.h"
 #include "core/utilitarios.h"
 #include "datas_globais.h"
+#include "files/inconsistencia.h"
+#include "files/tipo_arquivo.h"
 #include "registration/banco_novo.h"
+#include "registration/empresa.h"
+#include "registration/responsavel.h"
+#include "registration/trabalhador.h"
+#include "registration/vinculo.h"
 
 #include <QDir>
 #include <QFile>
@@ -114,6 +120,150 @@ int cmdUpgrade(Context &c)
     return r.falhas.isEmpty() ? 0 : 1;
 }
 
+// ---------------------------------------------------------------------------
+// Registration listings and the closing validation.
+
+QString inscricaoMascarada(int tipo, const QString &inscricao)
+{
+    const QString digitos = ExtrairDigitos(inscricao);
+    if (tipo == 1)
+        return MascararCnpj(digitos);
+    return CompletarZeros(QString::number(digitos.toLongLong()), 12);
+}
+
+QString tipoInscricao(int tipo)
+{
+    return tipo == 1 ? QStringLiteral("CNPJ") : tipo == 2 ? QStringLiteral("CEI ") : QString::number(tipo).leftJustified(4);
+}
+
+QString estadoMovimento(int estado)
+{
+    switch (estado) {
+    case 0: return QStringLiteral("0 disponível");
+    case 1: return QStringLiteral("1 participando");
+    case 2: return QStringLiteral("2 fechado");
+    case 3: return QStringLiteral("3 guia processada");
+    default: return QString::number(estado);
+    }
+}
+
+int cmdEmployers(Context &c)
+{
+    IniciarOuFalhar();
+    TEmpresa empresa;
+    if (!empresa.AbrirTodos()) {
+        EncerrarAplicacao();
+        throw CliError{QStringLiteral("não foi possível ler os empregadores")};
+    }
+    int n = 0;
+    c.out << QStringLiteral("TIPO INSCRIÇÃO           NOME                                     UF ESTADO VÍNCULOS\n");
+    for (; n < empresa.QuantidadeRegistros(); ++n) {
+        if (n > 0)
+            empresa.IrProximo();
+        const int vinculos = empresa.ContarVinculos(empresa.TipoInscricao, 0, false, empresa.Inscricao);
+        c.out << tipoInscricao(empresa.TipoInscricao) << ' '
+              << inscricaoMascarada(empresa.TipoInscricao, empresa.Inscricao).leftJustified(18) << ' '
+              << empresa.RazaoSocial.leftJustified(40) << ' ' << empresa.Endereco().Uf.leftJustified(2) << ' '
+              << empresa.Estado.leftJustified(6) << ' ' << vinculos << "\n";
+    }
+    c.out << n << " empregador(es)\n";
+    EncerrarAplicacao();
+    return 0;
+}
+
+int cmdWorkers(Context &c)
+{
+    if (c.args.size() > 1)
+        throw CliError{QStringLiteral("uso: tolv-cli workers [INSCRICAO]")};
+    IniciarOuFalhar();
+    TTrabalhador trabalhador;
+    bool ok = true;
+    if (c.args.isEmpty()) {
+        ok = trabalhador.AbrirTodos();
+    } else {
+        const QString digitos = ExtrairDigitos(c.args.first());
+        if (digitos.isEmpty()) {
+            EncerrarAplicacao();
+            throw CliError{QStringLiteral("inscrição inválida: %1").arg(c.args.first())};
+        }
+        // 12 digits name a CEI; otherwise a CNPJ is tried first
+        const QList<int> tipos = digitos.size() == 12 ? QList<int>{2, 1} : QList<int>{1, 2};
+        TEmpresa empresa;
+        int tipo = 0;
+        for (int t : tipos) {
+            if (empresa.ConsultarEmpresa(t, digitos) && empresa.QuantidadeRegistros() > 0) {
+                tipo = t;
+                break;
+            }
+        }
+        if (tipo == 0) {
+            EncerrarAplicacao();
+            throw CliError{QStringLiteral("nenhum empregador com a inscrição %1").arg(c.args.first())};
+        }
+        ok = trabalhador.ListarPorEmpresa(QString::number(tipo), digitos);
+    }
+    if (!ok) {
+        EncerrarAplicacao();
+        throw CliError{QStringLiteral("não foi possível ler os trabalhadores")};
+    }
+    c.out << QStringLiteral("PIS/PASEP      NOME                                     CAT ADMISSÃO   MOV ESTADO\n");
+    int n = 0;
+    for (; n < trabalhador.QuantidadeRegistros(); ++n) {
+        if (n > 0)
+            trabalhador.IrProximo();
+        const TVinculo &v = trabalhador.Vinculo();
+        c.out << MascararPis(trabalhador.NU_PIS) << ' ' << trabalhador.NO_EMPREGADO.leftJustified(40) << ' '
+              << QString::number(v.NU_CATEGORIA).rightJustified(3) << ' '
+              << FormatarData(QStringLiteral("dd/mm/yyyy"), v.DT_ADMISSAO_VINCULO) << ' '
+              << v.CO_MOVIMENTACAO.leftJustified(3) << ' ' << estadoMovimento(v.IC_ESTADO_MOVIMENTO) << "\n";
+    }
+    c.out << n << " vínculo(s)\n";
+    EncerrarAplicacao();
+    return 0;
+}
+
+int cmdValidate(Context &c)
+{
+    IniciarOuFalhar();
+    // The closing log holds the latest run only.
+    TInconsistencia inconsistencia;
+    inconsistencia.NumeroArquivo = ArquivoFechamento;
+    inconsistencia.ExcluirPorArquivo();
+
+    TVinculo vinculo;
+    TRetValidaCadastro retorno;
+    int vinculos = 0;
+    if (vinculo.AbrirTodos()) {
+        vinculos = vinculo.QuantidadeRegistros();
+        TResponsavel responsavel;
+        responsavel.CarregarResponsavel();
+        vinculo.ValidarCadastro(true, &responsavel, retorno);
+    } else if (!vinculo.CodigoMensagem.isEmpty()) {
+        EncerrarAplicacao();
+        throw CliError{QStringLiteral("não foi possível ler os vínculos")};
+    }
+
+    int linhas = 0;
+    if (inconsistencia.ConsultarFechamento()) {
+        const Date edital = ConfiguracaoGlobal().DataEditalProRata;
+        for (; linhas < inconsistencia.QuantidadeRegistros(); ++linhas) {
+            if (linhas > 0)
+                inconsistencia.IrProximo();
+            const int tipo = inconsistencia.TipoInscricaoEmpresa.toInt();
+            c.out << FormatarCodigoMensagem(inconsistencia.NumeroMensagem) << " - "
+                  << DescricaoMensagemRelatorio(inconsistencia.NumeroMensagem, inconsistencia.DescricaoMensagem,
+                                                inconsistencia.ConteudoCampo, edital)
+                         .trimmed()
+                  << " | empresa " << inscricaoMascarada(tipo, inconsistencia.InscricaoEmpresa) << ' '
+                  << inconsistencia.RazaoSocialEmpresa.trimmed() << " | PIS " << MascararPis(inconsistencia.Pis)
+                  << " | " << inconsistencia.NomeEmpregado.trimmed() << "\n";
+        }
+    }
+    c.out << vinculos << " vínculo(s) validado(s), " << linhas << " inconsistência(s)\n";
+    EncerrarAplicacao();
+    return linhas > 0 ? 1 : 0;
+}
+
 } // namespace
 
 const std::vector<Command> &Commands()
@@ -123,6 +273,11 @@ const std::vector<Command> &Commands()
         {"config", "", "mostra a configuração efetiva e os caminhos", cmdConfig},
         {"message", "CODIGO [VALOR...]", "mostra o texto de uma mensagem do catálogo", cmdMessage},
         {"upgrade", "", "atualiza a estrutura de um banco de dados de versão anterior", cmdUpgrade},
+        {"employers", "", "lista os empregadores com a quantidade de vínculos", cmdEmployers},
+        {"workers", "[INSCRICAO]", "lista os vínculos de trabalhadores (todos ou de um empregador)", cmdWorkers},
+        {"validate", "",
+         "valida todos os vínculos como o fechamento, grava e lista as inconsistências (saída 1 quando há alguma)",
+         cmdValidate},
     };
     static const std::vector<Command> all = [] {
         std::vector<Command> out = table;

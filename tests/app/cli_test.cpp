@@ -90,7 +90,7 @@ TEST_F(CliTest, SimulateAndCalculateTheExampleMovement)
     EXPECT_TRUE(sim.out.contains(QStringLiteral("1 vínculo(s), 0 não calculado(s), total 5.780,00 (nada gravado)")))
         << sim.out.toStdString();
 
-    const Saida calc = rodar(QStringLiteral("calculate"), {QStringLiteral("11.222.333/0001-81"), QStringLiteral("120.56789.01-3"),
+    const Saida calc = rodar(QStringLiteral("calculate"), {QStringLiteral("11.222.333/0001-81"), QStringLiteral("120.56789.01-0"),
                                                          QStringLiteral("1"), QStringLiteral("04/01/2010")});
     ASSERT_EQ(calc.rc, 0) << calc.err.toStdString();
     auto db = [&] {
@@ -103,7 +103,7 @@ TEST_F(CliTest, SimulateAndCalculateTheExampleMovement)
     }();
     const auto rs = db->Abrir(QStringLiteral(
         "SELECT VR_DEPOSITO_MULTA_RESCISORIA, VR_CNTRO_MULTA_RESCISORIA, DT_DEVIDA_ANTERIOR_RESCISAO, "
-        "VR_JAM_SALDO_RESCISORIO FROM SFGTBG06_INFORMACAO_RESCISAO WHERE NU_PIS = 12056789013"));
+        "VR_JAM_SALDO_RESCISORIO FROM SFGTBG06_INFORMACAO_RESCISAO WHERE NU_PIS = 12056789010"));
     ASSERT_EQ(rs->rowCount(), 1);
     EXPECT_EQ(rs->field(0).toMoney(), Money::fromCentavos(420800));
     EXPECT_EQ(rs->field(1).toMoney(), Money::fromCentavos(105200));
