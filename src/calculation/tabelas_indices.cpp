@@ -24,7 +24,9 @@ namespace {
 
 const char *const kPeriodos[] = {"67", "68", "69", "70"};
 
-LinhaSimplificado lerSimplificado(const ResultSet &rs)
+} // namespace
+
+LinhaSimplificado LerLinhaSimplificado(const ResultSet &rs)
 {
     LinhaSimplificado l;
     for (int p = 0; p < 4; ++p) {
@@ -42,8 +44,6 @@ LinhaSimplificado lerSimplificado(const ResultSet &rs)
     return l;
 }
 
-} // namespace
-
 void TabelasIndices::Carregar(TDBUtils &banco)
 {
     TDiaUtil lido(&banco);
@@ -55,7 +55,7 @@ void TabelasIndices::Carregar(TDBUtils &banco)
     m_simplificado.reserve(size_t(rs->rowCount()));
     for (rs->first(); !rs->eof(); rs->next())
         IncluirSimplificado(rs->field(QStringLiteral("DT_EDITAL_SIMPLIFICADO")).toDate(),
-                            rs->field(QStringLiteral("DT_COMPETENCIA_SIMPLIFICADO")).toDate(), lerSimplificado(*rs));
+                            rs->field(QStringLiteral("DT_COMPETENCIA_SIMPLIFICADO")).toDate(), LerLinhaSimplificado(*rs));
 
     m_guia.clear();
     rs = banco.Abrir(QStringLiteral("SELECT DT_EDITAL_GUIA, DT_VENCIMENTO, DT_RCLTO_INDICE_RESCISORIA, VR_INDICE, "

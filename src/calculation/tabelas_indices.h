@@ -21,6 +21,9 @@ struct LinhaSimplificado {
     std::array<double, 6> simplificado2{};
 };
 
+// The factors of the current row of a SELECT * over SFGTBT17_INDICE_SIMPLIFICADO.
+LinhaSimplificado LerLinhaSimplificado(const ResultSet &rs);
+
 struct LinhaGuia {
     double indice = 0.0;       // VR_INDICE
     double indiceMulta = 0.0;  // VR_INDICE_MULTA_RESCISORIA

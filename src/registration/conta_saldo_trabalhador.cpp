@@ -335,7 +335,7 @@ bool TContaSaldoTrabalhador::Incluir(bool atualizarSaldoRescisorio)
         const QString nome = m_trabalhador ? m_trabalhador->NO_EMPREGADO : QString();
         const QStringList valores = {
             QString::number(NU_TIPO_INSO_EMPRA), QString::number(NU_INSCRICAO), QString::number(NU_PIS),
-            dataOuNula(DT_ADMISSAO_VINCULO), QString::number(NU_CATEGORIA),
+            QString::number(NU_CATEGORIA), dataOuNula(DT_ADMISSAO_VINCULO),
             nome.trimmed().isEmpty() ? QStringLiteral("NULL") : SqlTexto(nome),
             QString::number(NU_EMPREGADO_ORBEL), QString::number(NU_SITUACAO_CONTA_EMPREGADO),
             QString::number(NU_SITUACAO_PIS), QString::number(AA_MAIOR_COMPETENCIA),

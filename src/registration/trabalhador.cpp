@@ -585,15 +585,29 @@ bool TTrabalhador::AtualizarSaldoRescisorio(int tipoInscricao, int categoria, Da
     return true;
 }
 
-bool TTrabalhador::AtualizarSaldosRescisorios()
+bool TTrabalhador::AtualizarSaldosRescisorios(int tipoInscricao, qint64 inscricao)
 {
+    // Only the employer whose balances were confirmed, and only links still open to a
+    // movement (states 0 and 1) whose balance comes from the bank: a closed link keeps
+    // what was sent, an I3 link and an agreement value have no balance of their own,
+    // and a balance the employer informed stays unless the bank sent lines for it.
     const QString soma = QStringLiteral("(SELECT SUM(CONTA.VR_SALDO_RESCISORIO) FROM SFGTBG10_CONTA_EMPREGADO_FGTS CONTA "
                                         "WHERE ")
-                         + JuncaoVinculo(QStringLiteral("CONTA"), QStringLiteral("SFGTBG06_INFORMACAO_RESCISAO"))
-                         + QLatin1Char(')');
-    Banco()->Executar(QStringLiteral("UPDATE SFGTBG06_INFORMACAO_RESCISAO SET VR_SALDO_RESCISORIO = ") + soma
-                      + QStringLiteral(", IC_ORIGEM_SALDO_RESCISORIO = CASE WHEN ") + soma
-                      + QStringLiteral(" > 0 THEN 'C' ELSE 'N' END"));
+                         + JuncaoVinculo(QStringLiteral("CONTA"), QStringLiteral("RESC")) + QLatin1Char(')');
+    const QString existeConta = QStringLiteral("EXISTS (SELECT 1 FROM SFGTBG10_CONTA_EMPREGADO_FGTS CONTA WHERE ")
+                                + JuncaoVinculo(QStringLiteral("CONTA"), QStringLiteral("RESC")) + QLatin1Char(')');
+    Banco()->Executar(
+        QStringLiteral("UPDATE SFGTBG06_INFORMACAO_RESCISAO RESC SET VR_SALDO_RESCISORIO = ") + soma
+        + QStringLiteral(", IC_ORIGEM_SALDO_RESCISORIO = CASE WHEN ") + soma
+        + QStringLiteral(" > 0 THEN 'C' ELSE 'N' END WHERE RESC.NU_TIPO_INSO_EMPRA = %1 AND RESC.NU_INSCRICAO = %2 "
+                         "AND COALESCE(RESC.VR_DISSIDIO, 0) <= 0 "
+                         "AND NOT (COALESCE(RESC.IC_ORIGEM_SALDO_RESCISORIO, 'N') = 'E' AND NOT ")
+              .arg(tipoInscricao)
+              .arg(inscricao)
+        + existeConta
+        + QStringLiteral(") AND EXISTS (SELECT 1 FROM SFGTBG04_VINCULO_EMPREGATICIO VINC WHERE ")
+        + JuncaoVinculo(QStringLiteral("VINC"), QStringLiteral("RESC"))
+        + QStringLiteral(" AND COALESCE(VINC.IC_ESTADO_MOVIMENTO, 0) IN (0, 1) AND COALESCE(VINC.CO_MOVIMENTACAO, '') <> 'I3')"));
     return true;
 }
 

@@ -75,8 +75,8 @@ public:
     // Rescission balance of a link from its stored bank balances ("C" when they sum
     // above 0, else "N"). False, with nothing written, when a key part is not above 0.
     bool AtualizarSaldoRescisorio(int tipoInscricao, int categoria, Date admissao, qint64 pis, qint64 inscricao);
-    // The same for every termination row, summing every balance line.
-    bool AtualizarSaldosRescisorios();
+    // The same, summing every balance line, for the open links of one employer (see the .cpp).
+    bool AtualizarSaldosRescisorios(int tipoInscricao, qint64 inscricao);
 
 private:
     bool AbrirConsulta(const QString &sql);

@@ -510,7 +510,7 @@ TEST_F(CrudTest, BalancesOfEmployersAndLinks)
     // only the PIS-situation-1 lines count, the origin looks at every line
     ASSERT_TRUE(t.AtualizarSaldoRescisorio(1, 1, admissao, kPis, kCnpj));
     EXPECT_EQ(rescisao(), QStringLiteral("100.00C3.00"));
-    ASSERT_TRUE(t.AtualizarSaldosRescisorios());
+    ASSERT_TRUE(t.AtualizarSaldosRescisorios(1, kCnpj));
     EXPECT_EQ(rescisao(), QStringLiteral("157.00C3.00"));
     exec(QStringLiteral("DELETE FROM SFGTBG10_CONTA_EMPREGADO_FGTS"));
     ASSERT_TRUE(t.AtualizarSaldoRescisorio(1, 1, admissao, kPis, kCnpj));

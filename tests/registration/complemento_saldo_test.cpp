@@ -102,28 +102,29 @@ TEST_F(ComplementoTest, InterestOnceTheMonthIsDueUnderTheEdital)
 
 TEST_F(ComplementoTest, SimplifiedIndexColumnByOptionPeriod)
 {
+    const Date edital = Date::fromYmd(2018, 3, 1), competencia = Date::fromYmd(2017, 1, 1);
+    // one factor per option period, so the value read tells the column
+    exec(QStringLiteral("INSERT INTO SFGTBT17_INDICE_SIMPLIFICADO (DT_EDITAL_SIMPLIFICADO, DT_COMPETENCIA_SIMPLIFICADO, "
+                        "IN_JAM_OPCAO_67, IN_JAM_OPCAO_68, IN_JAM_OPCAO_69, IN_JAM_OPCAO_70, IN_JAM_OPCAO_ATE_0971, "
+                        "IN_JAM_OPCAO_MAIOR_0971) VALUES ('2018-03-01', '2017-01-01', 0.67, 0.68, 0.69, 0.70, 0.71, 0.72)"));
     struct Caso {
         int categoria;
         Date opcao;
-        const char *coluna;
+        double fator;
     };
     const Caso casos[] = {
-        {1, Date::fromYmd(1967, 5, 1), "IN_JAM_OPCAO_67"},
-        {1, Date::fromYmd(1970, 12, 31), "IN_JAM_OPCAO_70"},
-        {1, Date::fromYmd(1971, 9, 22), "IN_JAM_OPCAO_ATE_0971"},
-        {1, Date::fromYmd(1971, 9, 23), "IN_JAM_OPCAO_MAIOR_0971"},
-        {1, Date::fromYmd(1966, 3, 15), ""},
-        {1, DataNula, ""},
-        {2, Date::fromYmd(1966, 3, 15), "IN_JAM_OPCAO_MAIOR_0971"},
+        {1, Date::fromYmd(1967, 5, 1), 0.67},
+        {1, Date::fromYmd(1970, 12, 31), 0.70},
+        {1, Date::fromYmd(1971, 9, 22), 0.71},
+        {1, Date::fromYmd(1971, 9, 23), 0.72},
+        {1, Date::fromYmd(1966, 3, 15), -1},
+        {1, DataNula, -1},
+        {2, Date::fromYmd(1966, 3, 15), 0.72},  // category 2 ignores the option date
     };
     for (const Caso &c : casos) {
-        SCOPED_TRACE(c.coluna);
-        EXPECT_EQ(ColunaJamOpcao(c.categoria, c.opcao), QString::fromLatin1(c.coluna));
+        SCOPED_TRACE(c.opcao.serial());
+        EXPECT_DOUBLE_EQ(IndiceSimplificado(*db, c.categoria, competencia, c.opcao, edital), c.fator);
     }
-    const Date edital = Date::fromYmd(2018, 3, 1), competencia = Date::fromYmd(2017, 1, 1);
-    indice(edital, competencia, "IN_JAM_OPCAO_ATE_0971", 1.5);
-    EXPECT_EQ(IndiceSimplificado(*db, 1, competencia, Date::fromYmd(1971, 1, 2), edital), 1.5);
-    EXPECT_EQ(IndiceSimplificado(*db, 1, competencia, Date::fromYmd(1966, 3, 15), edital), -1);
     EXPECT_EQ(registros372(), 0);
     EXPECT_EQ(IndiceSimplificado(*db, 1, Date::fromYmd(2017, 2, 1), Date::fromYmd(1971, 1, 2), edital), -1);
     EXPECT_EQ(registros372(), 1);
