@@ -73,7 +73,7 @@ int executar(Context &c, bool gravar)
                   << "  " << MascararPis(QString::number(v.Chave.Pis)) << " " << v.NomeEmpregado << "  cat "
                   << v.Chave.Categoria << "  admissão " << data(v.Chave.Admissao) << "  "
                   << v.Dados.CodigoMovimentacao << " " << data(v.Dados.DataMovimentacao) << "\n";
-            const bool ok = calculo.Calcular(v.Dados);
+            const bool ok = gravar ? Gravar(banco, calculo, v).has_value() : calculo.Calcular(v.Dados);
             c.out << "  parcela  vencimento        depósito           JAM         multa  contribuição  multa contrib.\n";
             for (const ParcelaCalculo &p : calculo.Parcelas) {
                 if (!p.Valida && p.Base.isZero() && p.Deposito.isZero())
@@ -93,8 +93,6 @@ int executar(Context &c, bool gravar)
             }
             c.out << "  total " << FormatarMoeda(calculo.Total()) << "\n";
             totalGeral += calculo.Total();
-            if (gravar)
-                GravarParcelas(banco, v.Chave, calculo, v.Dados.ValorDissidio);
         }
         if (gravar)
             banco.Commit();

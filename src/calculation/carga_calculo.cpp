@@ -110,6 +110,14 @@ void GravarParcelas(TDBUtils &banco, const ChaveVinculo &chave, const TCalculo &
                    + chave.Condicao());
 }
 
+std::optional<Money> Gravar(TDBUtils &banco, TCalculo &calculo, const VinculoCalculo &vinculo)
+{
+    if (!calculo.Calcular(vinculo.Dados))
+        return std::nullopt;
+    GravarParcelas(banco, vinculo.Chave, calculo, vinculo.Dados.ValorDissidio);
+    return calculo.Total();
+}
+
 void RegistrarFaltaIndiceSimplificado(TDBUtils &banco)
 {
     TInconsistencia(&banco).IncluirFechamento(QStringLiteral("0372"), {}, {}, {}, {}, {}, {}, {}, {}, {}, {});

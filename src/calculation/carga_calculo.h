@@ -5,6 +5,7 @@
 #include "core/db_utils.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace tolv {
@@ -37,6 +38,10 @@ std::vector<VinculoCalculo> CarregarVinculosCalculo(TDBUtils &banco, const Filtr
 // Stores the computed parcels in the link's termination row (one UPDATE).
 // The balance JAM is stored as 0 when the link has an agreement value.
 void GravarParcelas(TDBUtils &banco, const ChaveVinculo &chave, const TCalculo &calculo, Money valorDissidio);
+
+// Computes one link and, when all four parcels are valid, stores them; the total,
+// or no value when the link could not be computed (nothing written then).
+std::optional<Money> Gravar(TDBUtils &banco, TCalculo &calculo, const VinculoCalculo &vinculo);
 
 // Logs the closing inconsistency of a missing simplified-index row (code 0372).
 void RegistrarFaltaIndiceSimplificado(TDBUtils &banco);
