@@ -37,6 +37,21 @@ void TNegocio::AtribuirDataSet(std::unique_ptr<ResultSet> novo)
 
 std::unique_ptr<ResultSet> TNegocio::LiberarDataSet() { return std::move(m_dataSet); }
 
+bool TNegocio::AbrirConsulta(const QString &sql)
+{
+    CodigoMensagem.clear();
+    try {
+        AtribuirDataSet(m_banco->Abrir(sql));
+    } catch (const std::exception &) {
+        AtribuirDataSet(std::make_unique<ResultSet>());
+        Limpar();
+        CodigoMensagem = QStringLiteral("0144");
+        return false;
+    }
+    IrPrimeiro();
+    return true;
+}
+
 const ResultSet &TNegocio::dataSet() const
 {
     if (!m_dataSet)

@@ -46,6 +46,10 @@ public:
     bool LocalizarValor(const QString &coluna, const QString &valor);
 
 protected:
+    // Opens `sql` into the object and loads its first row. A database failure sets
+    // "0144", leaves an empty result set (navigation stays safe) and returns false.
+    bool AbrirConsulta(const QString &sql);
+
     const ResultSet &dataSet() const;
     ResultSet &dataSet();
 

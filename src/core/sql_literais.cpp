@@ -1,5 +1,7 @@
 #include "sql_literais.h"
 
+#include <QRegularExpression>
+
 #include "errors.h"
 #include "formatos.h"
 
@@ -62,6 +64,26 @@ QString SqlData(DateTime dataHora, bool somenteData, bool comMilissegundos)
                             : comMilissegundos ? QStringLiteral("yyyy-mm-dd hh:nn:ss.zzz")
                                                : QStringLiteral("yyyy-mm-dd hh:nn:ss");
     return QLatin1Char('\'') + FormatarDataHora(formato, dataHora) + QLatin1Char('\'');
+}
+
+QString SqlDataColuna(Date data)
+{
+    if (data.isNull() || data.serial() == 0)
+        return QStringLiteral("NULL");
+    return SqlData(data);
+}
+
+bool OrdemSegura(const QString &ordem)
+{
+    // column [ASC|DESC], column [ASC|DESC], ... and nothing else
+    static const QRegularExpression coluna(QStringLiteral("^[A-Za-z_][A-Za-z0-9_.]*( +(ASC|DESC))?$"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    if (ordem.trimmed().isEmpty())
+        return true;
+    for (const QString &parte : ordem.split(QLatin1Char(',')))
+        if (!coluna.match(parte.trimmed()).hasMatch())
+            return false;
+    return true;
 }
 
 } // namespace tolv

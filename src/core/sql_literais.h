@@ -35,4 +35,12 @@ QString SqlNumeroTexto(const QString &texto);
 QString SqlData(Date data, bool somenteData = true, bool comMilissegundos = false);
 QString SqlData(DateTime dataHora, bool somenteData = false, bool comMilissegundos = false);
 
+// A date column's value as stored: DataNula and day 0 (what a NULL column loads
+// as) are written as NULL, so reading and writing a row back changes nothing.
+QString SqlDataColuna(Date data);
+
+// Whether a text given for ORDER BY is a list of column names, each optionally
+// followed by ASC or DESC, so it can be put into a statement as it is.
+bool OrdemSegura(const QString &ordem);
+
 } // namespace tolv

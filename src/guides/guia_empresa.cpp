@@ -14,17 +14,7 @@ const char *const kColunas[] = {
     "NU_SIMPLES_GUIA", "NU_CNAE_GUIA", "NU_BANCO", "NU_AGENCIA", "DT_RECOLHIMENTO", "DT_QUITACAO", "DT_PROCESSAMENTO",
 };
 
-bool colunaValida(const QString &c)
-{
-    if (c.isEmpty())
-        return false;
-    for (QChar ch : c)
-        if (!(ch.isLetterOrNumber() || ch == QLatin1Char('_') || ch == QLatin1Char('.')) || ch.unicode() > 127)
-            return false;
-    return true;
-}
 
-QString dataOuNula(Date d) { return d.serial() > 0 ? SqlData(d) : QStringLiteral("NULL"); }
 
 } // namespace
 
@@ -106,7 +96,7 @@ bool TGuiaEmpresa::LocalizarPorCodigo()
 
 bool TGuiaEmpresa::ListarPorCodigos(const TListaDadoEmpresa &lista, const QString &colunaOrdem)
 {
-    if (lista.isEmpty() || (!colunaOrdem.isEmpty() && !colunaValida(colunaOrdem)))
+    if (lista.isEmpty() || (!colunaOrdem.isEmpty() && !OrdemSegura(colunaOrdem)))
         return false;
     QStringList conds;
     for (const TDadoEmpresa &d : lista)
@@ -174,8 +164,8 @@ bool TGuiaEmpresa::GravarValidada()
         return false;
     }
     const QString empresa = valores.join(QStringLiteral(", "));
-    const QString datas = dataOuNula(DataRecolhimento) + QStringLiteral(", ") + dataOuNula(DataQuitacao)
-        + QStringLiteral(", ") + dataOuNula(DataProcessamento);
+    const QString datas = SqlDataColuna(DataRecolhimento) + QStringLiteral(", ") + SqlDataColuna(DataQuitacao)
+        + QStringLiteral(", ") + SqlDataColuna(DataProcessamento);
     try {
         if (!CodigoBarras.trimmed().isEmpty() && !achou) {
             Banco()->Executar(QStringLiteral("INSERT INTO SFGTBG08_GUIA_TOTALIZADORA VALUES (") + SqlTexto(CodigoBarras.trimmed())
@@ -185,9 +175,9 @@ bool TGuiaEmpresa::GravarValidada()
             for (int i = 1; i <= 13; ++i)
                 sets << QLatin1String(kColunas[i]) + QStringLiteral(" = ") + valores.value(i - 1);
             sets << QStringLiteral("NU_BANCO = null") << QStringLiteral("NU_AGENCIA = null")
-                 << QStringLiteral("DT_RECOLHIMENTO = ") + dataOuNula(DataRecolhimento)
-                 << QStringLiteral("DT_QUITACAO = ") + dataOuNula(DataQuitacao)
-                 << QStringLiteral("DT_PROCESSAMENTO = ") + dataOuNula(DataProcessamento);
+                 << QStringLiteral("DT_RECOLHIMENTO = ") + SqlDataColuna(DataRecolhimento)
+                 << QStringLiteral("DT_QUITACAO = ") + SqlDataColuna(DataQuitacao)
+                 << QStringLiteral("DT_PROCESSAMENTO = ") + SqlDataColuna(DataProcessamento);
             Banco()->Executar(QStringLiteral("UPDATE SFGTBG08_GUIA_TOTALIZADORA SET ") + sets.join(QStringLiteral(", "))
                               + QStringLiteral(" WHERE CO_BARRAS = ") + SqlTexto(CodigoBarras));
         }
@@ -208,14 +198,14 @@ bool TGuiaEmpresa::GravarProcessada()
     bool achou = false;
     if (!existe(achou))
         return false;
-    const QString datas = dataOuNula(DataRecolhimento) + QStringLiteral(", ") + dataOuNula(DataQuitacao)
-        + QStringLiteral(", ") + dataOuNula(DataProcessamento);
+    const QString datas = SqlDataColuna(DataRecolhimento) + QStringLiteral(", ") + SqlDataColuna(DataQuitacao)
+        + QStringLiteral(", ") + SqlDataColuna(DataProcessamento);
     try {
         if (achou) {
             Banco()->Executar(QStringLiteral("UPDATE SFGTBG08_GUIA_TOTALIZADORA SET NU_BANCO = %1, NU_AGENCIA = %2, "
                                              "DT_RECOLHIMENTO = %3, DT_QUITACAO = %4, DT_PROCESSAMENTO = %5 WHERE CO_BARRAS = %6")
-                                  .arg(banco, agencia, dataOuNula(DataRecolhimento), dataOuNula(DataQuitacao),
-                                       dataOuNula(DataProcessamento), SqlTexto(CodigoBarras)));
+                                  .arg(banco, agencia, SqlDataColuna(DataRecolhimento), SqlDataColuna(DataQuitacao),
+                                       SqlDataColuna(DataProcessamento), SqlTexto(CodigoBarras)));
         } else {
             QString erro;
             const QString empresa = valoresEmpresa(erro).join(QStringLiteral(", "));

@@ -46,17 +46,7 @@ const char *const kColunasIniciais[] = {
     "VR_REMUNERACAO_RESCISAO", "VR_AVISO_PREVIO", "VR_MULTA_RESCISORIA",
 };
 
-bool colunaValida(const QString &c)
-{
-    if (c.isEmpty())
-        return false;
-    for (QChar ch : c)
-        if (ch.unicode() > 127 || !(ch.isLetterOrNumber() || ch == QLatin1Char('_')))
-            return false;
-    return true;
-}
 
-QString dataOuNula(Date d) { return d.serial() > 0 ? SqlData(d) : QStringLiteral("NULL"); }
 
 } // namespace
 
@@ -148,7 +138,7 @@ bool TGuiaTrabalhador::LocalizarGuiaProcessada()
 
 bool TGuiaTrabalhador::ListarLinhas(const QStringList &chaves, const QString &colunaOrdem)
 {
-    if (!colunaOrdem.isEmpty() && !colunaValida(colunaOrdem))
+    if (!colunaOrdem.isEmpty() && !OrdemSegura(colunaOrdem))
         return false;
     const QString base = SqlSelect + SqlFrom
         + QStringLiteral("JOIN SFGTBG08_GUIA_TOTALIZADORA GUIAEMP ON GUIAEMP.CO_BARRAS = GUIATRA.CO_BARRAS "
@@ -206,9 +196,9 @@ bool TGuiaTrabalhador::Gravar()
             return true;
         QStringList valores = {
             SqlTexto(CodigoBarras), pis, SqlData(v.DT_ADMISSAO_VINCULO), QString::number(v.NU_CATEGORIA),
-            SqlTexto(t.NO_EMPREGADO), dataOuNula(v.DT_OPCAO), dataOuNula(v.DT_MOVIMENTACAO_VINCULO),
-            SqlTexto(v.CO_MOVIMENTACAO), QString::number(v.IC_AVISO_PREVIO), dataOuNula(r.DT_DISSIDIO),
-            dataOuNula(t.DT_NASCIMENTO), SqlTexto(t.NU_CTPS), SqlTexto(t.NU_SERIE_CTPS),
+            SqlTexto(t.NO_EMPREGADO), SqlDataColuna(v.DT_OPCAO), SqlDataColuna(v.DT_MOVIMENTACAO_VINCULO),
+            SqlTexto(v.CO_MOVIMENTACAO), QString::number(v.IC_AVISO_PREVIO), SqlDataColuna(r.DT_DISSIDIO),
+            SqlDataColuna(t.DT_NASCIMENTO), SqlTexto(t.NU_CTPS), SqlTexto(t.NU_SERIE_CTPS),
             QString::number(v.NU_TIPO_INSO_TMDR), QString::number(v.NU_INSCRICAO_TMDR),
             FormatarDecimalPonto(r.VR_REMUNERACAO_ANTERIOR_RSCSO), FormatarDecimalPonto(r.VR_REMUNERACAO_RESCISAO),
             FormatarDecimalPonto(r.VR_AVISO_PREVIO), FormatarDecimalPonto(r.VR_SALDO_RESCISORIO),

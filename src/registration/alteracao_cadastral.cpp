@@ -19,7 +19,6 @@ QString numero(const QString &texto)
     return SqlNumeroTexto(texto.trimmed());
 }
 
-QString dataOuNula(Date d) { return d.serial() > 0 && d.isRealDate() ? SqlData(d) : QStringLiteral("NULL"); }
 
 } // namespace
 
@@ -87,7 +86,7 @@ bool TAlteracaoCadastral::Incluir()
                            "NU_EMPRESA_ORBEL_ALT_CADASTRAL, NU_EMPREGADO_ORBEL_ALT_CDSTL) VALUES (%1, %2, %3, %4, %5, %6, "
                            "%7, %8, %9, %10)")
                 .arg(numero(NU_TIPO_INSO_EMPRA), numero(NU_INSCRICAO), numero(NU_PIS), numero(NU_CATEGORIA),
-                     dataOuNula(DT_ADMISSAO_VINCULO), numero(NU_TIPO_ALTERACAO), SqlTexto(DE_CONTEUDO_ANTERIOR),
+                     SqlDataColuna(DT_ADMISSAO_VINCULO), numero(NU_TIPO_ALTERACAO), SqlTexto(DE_CONTEUDO_ANTERIOR),
                      SqlTexto(IC_CONFIRMACAO), numero(NU_EMPRESA_ORBEL_ALT_CADASTRAL))
                 .arg(NU_EMPREGADO_ORBEL_ALT_CDSTL.trimmed().isEmpty() ? QStringLiteral("0")
                                                                       : numero(NU_EMPREGADO_ORBEL_ALT_CDSTL)));
@@ -107,7 +106,7 @@ bool TAlteracaoCadastral::Alterar()
                            "AND DT_ADMISSAO_VINCULO = %9 AND NU_TIPO_ALTERACAO = %10 AND NU_EMPREGADO_ORBEL_ALT_CDSTL = %11")
                 .arg(SqlTexto(DE_CONTEUDO_ANTERIOR), SqlTexto(IC_CONFIRMACAO), numero(NU_EMPRESA_ORBEL_ALT_CADASTRAL),
                      numero(NU_EMPREGADO_ORBEL_ALT_CDSTL), numero(NU_TIPO_INSO_EMPRA), numero(NU_INSCRICAO),
-                     numero(NU_PIS), numero(NU_CATEGORIA), dataOuNula(DT_ADMISSAO_VINCULO))
+                     numero(NU_PIS), numero(NU_CATEGORIA), SqlDataColuna(DT_ADMISSAO_VINCULO))
                 .arg(numero(NU_TIPO_ALTERACAO), numero(NU_EMPREGADO_ORBEL_ALT_CDSTL)));
         return true;
     } catch (const std::exception &) {
@@ -144,7 +143,7 @@ bool TAlteracaoCadastral::ExisteAlteracaoNome()
                                  "AND NU_INSCRICAO = %2 AND NU_PIS = %3 AND NU_CATEGORIA = %4 AND DT_ADMISSAO_VINCULO = %5 "
                                  "AND NU_TIPO_ALTERACAO = 406")
                       .arg(numero(NU_TIPO_INSO_EMPRA), numero(NU_INSCRICAO), numero(NU_PIS), numero(NU_CATEGORIA),
-                           dataOuNula(DT_ADMISSAO_VINCULO));
+                           SqlDataColuna(DT_ADMISSAO_VINCULO));
     if (!NU_EMPREGADO_ORBEL_ALT_CDSTL.trimmed().isEmpty())
         sql += QStringLiteral(" AND NU_EMPREGADO_ORBEL_ALT_CDSTL = ") + numero(NU_EMPREGADO_ORBEL_ALT_CDSTL);
     return Banco()->Abrir(sql)->rowCount() > 0;

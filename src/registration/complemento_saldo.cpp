@@ -112,20 +112,7 @@ void TComplementoSaldo::DefinirVinculo(TVinculo *vinculo) { m_vinculoExterno = v
 // ---------------------------------------------------------------------------
 // Lists
 
-bool TComplementoSaldo::Abrir(const QString &sql)
-{
-    CodigoMensagem.clear();
-    try {
-        AtribuirDataSet(Banco()->Abrir(sql));
-    } catch (const std::exception &) {
-        AtribuirDataSet(std::make_unique<ResultSet>());
-        Limpar();
-        CodigoMensagem = QStringLiteral("0144");
-        return false;
-    }
-    IrPrimeiro();
-    return true;
-}
+bool TComplementoSaldo::Abrir(const QString &sql) { return AbrirConsulta(sql); }
 
 // An empty list leaves the object on the link and kind it was asked for, so that
 // the caller can go on with the next kind.

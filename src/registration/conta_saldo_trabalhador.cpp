@@ -25,17 +25,7 @@ QString lista(const QList<int> &v)
     return s.join(QLatin1Char(','));
 }
 
-// An ORDER BY text given by a caller is a list of column names, nothing else.
-bool ordemValida(const QString &ordem)
-{
-    for (QChar c : ordem)
-        if (c.unicode() > 127 || !(c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('.')
-                                   || c == QLatin1Char(',') || c == QLatin1Char(' ')))
-            return false;
-    return true;
-}
 
-QString dataOuNula(Date d) { return d.serial() > 0 && d.isRealDate() ? SqlData(d) : QStringLiteral("NULL"); }
 
 const QString kVinculoDaConta = QStringLiteral(
     "SELECT 1 FROM SFGTBG04_VINCULO_EMPREGATICIO V WHERE V.NU_TIPO_INSO_EMPRA = C.NU_TIPO_INSO_EMPRA "
@@ -243,21 +233,11 @@ Money TContaSaldoTrabalhador::SomarSaldos()
     }
 }
 
-bool TContaSaldoTrabalhador::listar(const QString &sql)
-{
-    try {
-        AtribuirDataSet(Banco()->Abrir(sql));
-        IrPrimeiro();
-        return true;
-    } catch (const std::exception &) {
-        CodigoMensagem = QStringLiteral("0144");
-        return false;
-    }
-}
+bool TContaSaldoTrabalhador::listar(const QString &sql) { return AbrirConsulta(sql); }
 
 bool TContaSaldoTrabalhador::ListarSaldosEmpresa(const QString &ordem)
 {
-    if (!ordemValida(ordem))
+    if (!OrdemSegura(ordem))
         return false;
     return listar(SqlSelect + SqlFrom
                   + QStringLiteral("WHERE CTAEPR.NU_TIPO_INSO_EMPRA = %1 AND CTAEPR.NU_INSCRICAO = %2 "
@@ -269,7 +249,7 @@ bool TContaSaldoTrabalhador::ListarSaldosEmpresa(const QString &ordem)
 
 bool TContaSaldoTrabalhador::ListarSaldosPis(const QString &ordem, qint64 pis)
 {
-    if (!ordemValida(ordem))
+    if (!OrdemSegura(ordem))
         return false;
     return listar(SqlSelect + SqlFrom
                   + QStringLiteral("WHERE CTAEPR.NU_PIS = %1 AND CTAEPR.NU_SITUACAO_CONTA_EMPREGADO <> 3").arg(pis)
@@ -335,13 +315,13 @@ bool TContaSaldoTrabalhador::Incluir(bool atualizarSaldoRescisorio)
         const QString nome = m_trabalhador ? m_trabalhador->NO_EMPREGADO : QString();
         const QStringList valores = {
             QString::number(NU_TIPO_INSO_EMPRA), QString::number(NU_INSCRICAO), QString::number(NU_PIS),
-            QString::number(NU_CATEGORIA), dataOuNula(DT_ADMISSAO_VINCULO),
+            QString::number(NU_CATEGORIA), SqlDataColuna(DT_ADMISSAO_VINCULO),
             nome.trimmed().isEmpty() ? QStringLiteral("NULL") : SqlTexto(nome),
             QString::number(NU_EMPREGADO_ORBEL), QString::number(NU_SITUACAO_CONTA_EMPREGADO),
             QString::number(NU_SITUACAO_PIS), QString::number(AA_MAIOR_COMPETENCIA),
             QString::number(MM_MAIOR_COMPETENCIA), FormatarDecimalPonto(VR_SALDO_RESCISORIO),
-            dataOuNula(DT_GRAVACAO_ARQUIVO), QString::number(NU_SITUACAO_CONTA_EMPRESA),
-            QString::number(NU_EMPRESA_ORBEL), dataOuNula(DT_CREDITO_JUROS),
+            SqlDataColuna(DT_GRAVACAO_ARQUIVO), QString::number(NU_SITUACAO_CONTA_EMPRESA),
+            QString::number(NU_EMPRESA_ORBEL), SqlDataColuna(DT_CREDITO_JUROS),
         };
         QStringList cols;
         for (const char *c : kColunas)

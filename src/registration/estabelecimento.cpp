@@ -68,20 +68,6 @@ void TEstabelecimento::CarregarCampos()
     Telefone = NumeroTexto(Campo(QStringLiteral("NU_TELEFONE")));
 }
 
-bool TEstabelecimento::AbrirConsulta(const QString &sql)
-{
-    try {
-        AtribuirDataSet(Banco()->Abrir(sql));
-    } catch (const std::exception &) {
-        AtribuirDataSet(nullptr);
-        Limpar();
-        CodigoMensagem = QStringLiteral("0144");
-        return false;
-    }
-    IrPrimeiro();
-    return true;
-}
-
 QString TEstabelecimento::CondicaoChave(const QString &alias) const
 {
     const auto inscricao = ConverterInteiro64(Inscricao);

@@ -60,8 +60,6 @@ public:
     bool ValidarEmail();                                  // "0065"
 
 protected:
-    // Opens `sql` into the object and loads the first row; "0144" and false on failure.
-    bool AbrirConsulta(const QString &sql);
     // The key as SQL ("EMP.NU_TIPO_INSO_EMPRA = 1 AND   EMP.NU_INSCRICAO       = 123");
     // empty when the inscription is not a number.
     QString CondicaoChave(const QString &alias = QStringLiteral("EMP.")) const;

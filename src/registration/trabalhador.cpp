@@ -290,21 +290,6 @@ bool TTrabalhador::VinculoExiste()
 // ---------------------------------------------------------------------------
 // Queries
 
-bool TTrabalhador::AbrirConsulta(const QString &sql)
-{
-    CodigoMensagem.clear();
-    try {
-        AtribuirDataSet(Banco()->Abrir(sql));
-    } catch (const std::exception &) {
-        AtribuirDataSet(std::make_unique<ResultSet>());
-        Limpar();
-        CodigoMensagem = QStringLiteral("0144");
-        return false;
-    }
-    IrPrimeiro();
-    return true;
-}
-
 bool TTrabalhador::LocalizarPorVinculo(int tipoInscricao, const QString &inscricao, Date admissao, int categoria,
                                        const QString &pis)
 {

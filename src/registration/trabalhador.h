@@ -79,7 +79,6 @@ public:
     bool AtualizarSaldosRescisorios(int tipoInscricao, qint64 inscricao);
 
 private:
-    bool AbrirConsulta(const QString &sql);
     QString SqlPis() const;
 
     std::unique_ptr<TVinculo> m_vinculo;

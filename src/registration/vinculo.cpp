@@ -41,13 +41,6 @@ Date DataColuna(const ResultSet &dados, const QString &coluna)
 
 } // namespace
 
-QString SqlDataColuna(Date data)
-{
-    if (data.isNull() || data.serial() == 0)
-        return QStringLiteral("NULL");
-    return SqlData(data);
-}
-
 TVinculo::TVinculo(TDBUtils *banco) : TNegocio(banco) { TVinculo::Inicializar(); }
 
 TVinculo::~TVinculo() = default;
@@ -551,17 +544,7 @@ bool TVinculo::ValidarConta()
 
 bool TVinculo::AbrirConsulta(const QString &sql, bool exigeLinha)
 {
-    CodigoMensagem.clear();
-    try {
-        AtribuirDataSet(Banco()->Abrir(sql));
-    } catch (const std::exception &) {
-        AtribuirDataSet(std::make_unique<ResultSet>());
-        Limpar();
-        CodigoMensagem = QStringLiteral("0144");
-        return false;
-    }
-    IrPrimeiro();
-    return !exigeLinha || QuantidadeRegistros() > 0;
+    return TNegocio::AbrirConsulta(sql) && (!exigeLinha || QuantidadeRegistros() > 0);
 }
 
 bool TVinculo::Localizar(int tipoInscricao, int categoria, Date admissao, qint64 pis, qint64 inscricao)

@@ -132,7 +132,5 @@ private:
     TRescisao *m_rescisaoExterna = nullptr;
 };
 
-// Writes a date column: DataNula and day 0 (what a NULL column loads as) are NULL.
-QString SqlDataColuna(Date data);
 
 } // namespace tolv

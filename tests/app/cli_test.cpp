@@ -1,6 +1,6 @@
 // The headless front end runs the same business code as the desktop program.
 
-#include "app/cli_commands.h"
+#include "support/cli_runner.h"
 #include "support/test_support.h"
 
 #include "core/aplicacao.h"
@@ -14,32 +14,6 @@ using namespace tolv::test;
 
 namespace {
 
-struct Saida {
-    int rc = 0;
-    QString out, err;
-};
-
-Saida rodar(const QString &nome, const QStringList &args = {})
-{
-    Saida s;
-    QTextStream out(&s.out), err(&s.err);
-    for (const auto &c : cli::Commands()) {
-        if (nome != QLatin1String(c.name))
-            continue;
-        cli::Context ctx{args, out, err};
-        try {
-            s.rc = c.run(ctx);
-        } catch (const cli::CliError &e) {
-            s.rc = 1;
-            err << e.message;
-        }
-        out.flush();
-        err.flush();
-        return s;
-    }
-    ADD_FAILURE() << "no command " << nome.toStdString();
-    return s;
-}
 
 class CliTest : public ::testing::Test {
 protected:
@@ -51,29 +25,29 @@ protected:
 TEST_F(CliTest, InitCreatesTheProgramDirectoryOnce)
 {
     QDir(home.root()).removeRecursively();
-    const Saida a = rodar(QStringLiteral("init"));
+    const SaidaCli a = RodarCli(QStringLiteral("init"));
     ASSERT_EQ(a.rc, 0) << a.err.toStdString();
     EXPECT_TRUE(QFile::exists(home.path(QStringLiteral("VESK/VESK.ini"))));
     EXPECT_TRUE(QFile::exists(home.path(QStringLiteral("VESK/BD/TOLV.FDB"))));
     EXPECT_TRUE(QDir(home.path(QStringLiteral("VESK/TEMP"))).exists());
-    const Saida b = rodar(QStringLiteral("init"));
+    const SaidaCli b = RodarCli(QStringLiteral("init"));
     EXPECT_EQ(b.rc, 0);
     EXPECT_TRUE(b.out.contains(QStringLiteral("mantido")));
 
-    const Saida cfg = rodar(QStringLiteral("config"));
+    const SaidaCli cfg = RodarCli(QStringLiteral("config"));
     EXPECT_EQ(cfg.rc, 0) << cfg.err.toStdString();
     EXPECT_TRUE(cfg.out.contains(QStringLiteral("LOGSQL:                    N")));
 
-    const Saida msg = rodar(QStringLiteral("message"), {QStringLiteral("FE0144")});
+    const SaidaCli msg = RodarCli(QStringLiteral("message"), {QStringLiteral("FE0144")});
     EXPECT_EQ(msg.rc, 0);
     EXPECT_TRUE(msg.out.startsWith(QStringLiteral("FE0144 - ")));
-    const Saida nf = rodar(QStringLiteral("message"), {QStringLiteral("9999")});
+    const SaidaCli nf = RodarCli(QStringLiteral("message"), {QStringLiteral("9999")});
     EXPECT_EQ(nf.rc, 1) << nf.out.toStdString();
 }
 
 TEST_F(CliTest, CommandsNeedAProgramDirectory)
 {
-    const Saida s = rodar(QStringLiteral("config"));
+    const SaidaCli s = RodarCli(QStringLiteral("config"));
     EXPECT_EQ(s.rc, 1);
     EXPECT_TRUE(s.err.contains(QStringLiteral("tolv-cli init")));
 }
@@ -81,16 +55,16 @@ TEST_F(CliTest, CommandsNeedAProgramDirectory)
 TEST_F(CliTest, SimulateAndCalculateTheExampleMovement)
 {
     QDir(home.root()).removeRecursively();
-    ASSERT_EQ(rodar(QStringLiteral("init")).rc, 0);
-    const Saida sql = rodar(QStringLiteral("sql"), {QStringLiteral(TOLV_SOURCE_DIR "/tests/fixtures/movimento_exemplo.sql")});
+    ASSERT_EQ(RodarCli(QStringLiteral("init")).rc, 0);
+    const SaidaCli sql = RodarCli(QStringLiteral("sql"), {QStringLiteral(TOLV_SOURCE_DIR "/tests/fixtures/movimento_exemplo.sql")});
     ASSERT_EQ(sql.rc, 0) << sql.err.toStdString();
 
-    const Saida sim = rodar(QStringLiteral("simulate"));
+    const SaidaCli sim = RodarCli(QStringLiteral("simulate"));
     ASSERT_EQ(sim.rc, 0) << sim.err.toStdString() << sim.out.toStdString();
     EXPECT_TRUE(sim.out.contains(QStringLiteral("1 vínculo(s), 0 não calculado(s), total 5.780,00 (nada gravado)")))
         << sim.out.toStdString();
 
-    const Saida calc = rodar(QStringLiteral("calculate"), {QStringLiteral("11.222.333/0001-81"), QStringLiteral("120.56789.01-0"),
+    const SaidaCli calc = RodarCli(QStringLiteral("calculate"), {QStringLiteral("11.222.333/0001-81"), QStringLiteral("120.56789.01-0"),
                                                          QStringLiteral("1"), QStringLiteral("04/01/2010")});
     ASSERT_EQ(calc.rc, 0) << calc.err.toStdString();
     auto db = [&] {
@@ -113,16 +87,16 @@ TEST_F(CliTest, SimulateAndCalculateTheExampleMovement)
     // a script that fails half-way writes nothing
     home.writeFile(QStringLiteral("ruim.sql"), "DELETE FROM SFGTBG06_INFORMACAO_RESCISAO;\nINSERT INTO NAO_EXISTE VALUES (1);\n");
     db.reset();
-    EXPECT_EQ(rodar(QStringLiteral("sql"), {home.path(QStringLiteral("ruim.sql"))}).rc, 1);
-    const Saida depois = rodar(QStringLiteral("simulate"));
+    EXPECT_EQ(RodarCli(QStringLiteral("sql"), {home.path(QStringLiteral("ruim.sql"))}).rc, 1);
+    const SaidaCli depois = RodarCli(QStringLiteral("simulate"));
     EXPECT_TRUE(depois.out.contains(QStringLiteral("total 5.780,00")));
 }
 
 TEST_F(CliTest, SimulateWithoutAnOpenMovementFailsClearly)
 {
     QDir(home.root()).removeRecursively();
-    ASSERT_EQ(rodar(QStringLiteral("init")).rc, 0);
-    const Saida s = rodar(QStringLiteral("simulate"));
+    ASSERT_EQ(RodarCli(QStringLiteral("init")).rc, 0);
+    const SaidaCli s = RodarCli(QStringLiteral("simulate"));
     EXPECT_EQ(s.rc, 1);
     EXPECT_TRUE(s.err.contains(QStringLiteral("nenhum movimento aberto")));
 }

@@ -78,3 +78,14 @@ TEST(SqlLiterais, Datas)
 }
 
 } // namespace
+
+TEST(OrdemSegura, OnlyColumnLists)
+{
+    struct Caso { const char *ordem; bool segura; };
+    const Caso casos[] = {
+        {"", true}, {"NO_EMPREGADO", true}, {"GUIATRA.NU_PIS_GUIA DESC, NO_EMPREGADO", true},
+        {"NU_PIS; DELETE FROM X", false}, {"1", false}, {"X UNION SELECT Y", false}, {"A, (SELECT 1)", false},
+    };
+    for (const Caso &c : casos)
+        EXPECT_EQ(tolv::OrdemSegura(QString::fromLatin1(c.ordem)), c.segura) << c.ordem;
+}
