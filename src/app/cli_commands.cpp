@@ -281,7 +281,7 @@ const std::vector<Command> &Commands()
     };
     static const std::vector<Command> all = [] {
         std::vector<Command> out = table;
-        for (const auto &group : {ComandosBanco(), ComandosCalculo()})
+        for (const auto &group : {ComandosBanco(), ComandosCalculo(), ComandosImportacao()})
             out.insert(out.end(), group.begin(), group.end());
         return out;
     }();

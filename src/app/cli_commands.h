@@ -20,5 +20,6 @@ const std::vector<Command> &Commands();
 // Command groups, one file each.
 std::vector<Command> ComandosBanco();    // sql
 std::vector<Command> ComandosCalculo();  // simulate, calculate
+std::vector<Command> ComandosImportacao();  // import
 
 } // namespace tolv::cli
