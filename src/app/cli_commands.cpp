@@ -281,7 +281,7 @@ const std::vector<Command> &Commands()
     };
     static const std::vector<Command> all = [] {
         std::vector<Command> out = table;
-        for (const auto &group : {ComandosBanco(), ComandosCalculo(), ComandosImportacao()})
+        for (const auto &group : {ComandosBanco(), ComandosCalculo(), ComandosImportacao(), ComandosMovimento()})
             out.insert(out.end(), group.begin(), group.end());
         return out;
     }();

@@ -21,5 +21,6 @@ const std::vector<Command> &Commands();
 std::vector<Command> ComandosBanco();    // sql
 std::vector<Command> ComandosCalculo();  // simulate, calculate
 std::vector<Command> ComandosImportacao();  // import
+std::vector<Command> ComandosMovimento();   // tree, mark, unmark
 
 } // namespace tolv::cli
