@@ -52,12 +52,23 @@ public:
         });
     }
 
+    // A reader advances once per line, hundreds of thousands of times: advances made
+    // while the previous one is still queued ride on it instead of queueing an event each.
     void Avancar() override
     {
-        postar([](ExecutorTarefa *e) {
-            ++e->m_posicao;
-            emit e->progressoAlterado(e->m_posicao, e->m_maximo);
-        });
+        auto lote = m_lote;
+        if (lote->fetch_add(1, std::memory_order_acq_rel) != 0)
+            return;
+        QMetaObject::invokeMethod(
+            m_executor,
+            [e = m_executor, lote] {
+                const int n = lote->exchange(0, std::memory_order_acq_rel);
+                if (n == 0)
+                    return;
+                e->m_posicao += n;
+                emit e->progressoAlterado(e->m_posicao, e->m_maximo);
+            },
+            Qt::QueuedConnection);
     }
 
     void IniciarEtapa(int etapa) override
@@ -116,10 +127,13 @@ private:
     template <typename F>
     void postar(F f)
     {
+        // advances counted so far stay before this event; later ones start a new batch
+        m_lote = std::make_shared<std::atomic<int>>(0);
         ExecutorTarefa *e = m_executor;
         QMetaObject::invokeMethod(e, [e, f] { f(e); }, Qt::QueuedConnection);
     }
 
+    std::shared_ptr<std::atomic<int>> m_lote = std::make_shared<std::atomic<int>>(0);
     ExecutorTarefa *m_executor;
     std::shared_ptr<PonteInterface> m_ponte;
 };

@@ -231,8 +231,8 @@ bool TInconsistencia::IncluirFechamento(const QString &codigoMensagem, const QSt
         TipoInscricaoEmpresa = tipoInscricaoEmpresa;
         RazaoSocialResponsavel = razaoSocialResponsavel;
         InscricaoResponsavel = inscricaoResponsavel;
-        Incluir(nullptr);
-        return true;
+        // a row that was not written must not pass for a logged refusal
+        return Incluir(nullptr) == IncluidaOk;
     } catch (const std::exception &) {
         return false;
     }

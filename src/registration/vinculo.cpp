@@ -620,7 +620,6 @@ Money TVinculo::ValorDissidioDe(int tipoInscricao, int categoria, Date admissao,
 bool TVinculo::GravarValidacao(bool todos, bool inconsistente)
 {
     CodigoMensagem.clear();
-    IC_VALIDACAO_VINCULO = inconsistente;
     try {
         const QString flag = SqlSimNao(inconsistente);
         if (!todos) {
@@ -630,12 +629,14 @@ bool TVinculo::GravarValidacao(bool todos, bool inconsistente)
                               + Chave().Condicao());
             if (sai)
                 IC_ESTADO_MOVIMENTO = 0;
+            IC_VALIDACAO_VINCULO = inconsistente;
         } else {
             TransacaoLocal transacao(*Banco());
             Banco()->Executar(QStringLiteral("UPDATE SFGTBG04_VINCULO_EMPREGATICIO SET IC_VALIDACAO_VINCULO = ") + flag);
             Banco()->Executar(QStringLiteral("UPDATE SFGTBG04_VINCULO_EMPREGATICIO SET IC_ESTADO_MOVIMENTO = 0 "
                                              "WHERE IC_VALIDACAO_VINCULO = 'S' AND IC_ESTADO_MOVIMENTO = 1"));
             transacao.Confirmar();
+            IC_VALIDACAO_VINCULO = inconsistente;
         }
         return true;
     } catch (const std::exception &) {

@@ -282,8 +282,9 @@ TEST_F(InconsistenciaTest, ClosingInconsistencies)
     EXPECT_EQ(inc.RazaoSocialResponsavel, QStringLiteral("RESP"));
     EXPECT_EQ(inc.TipoInscricaoEmpresa, QStringLiteral("1"));
 
-    // A code that is not a number logs code 0, which the catalog lacks: nothing.
-    EXPECT_TRUE(inc.IncluirFechamento(QStringLiteral("XX"), {}, {}, {}, {}, {}, {}, {}, {}, {}, {}));
+    // A code that is not a number logs code 0, which the catalog lacks: nothing is
+    // written, and the caller is told so.
+    EXPECT_FALSE(inc.IncluirFechamento(QStringLiteral("XX"), {}, {}, {}, {}, {}, {}, {}, {}, {}, {}));
     EXPECT_EQ(Contar(), 1);
 }
 
