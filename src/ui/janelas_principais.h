@@ -6,8 +6,8 @@ namespace tolv {
 
 // The two windows the start-up chooses between: the first-run window (no
 // employer registered yet) and the main window. Each hook creates its window,
-// shows it modally, frees it and returns the dialog's result. A build without
-// one of them leaves its hook empty and the start-up says so.
+// shows it modally, frees it and returns the dialog's result. A hook registered
+// empty (a test) leaves the start-up without that window, and it says so.
 using JanelaModal = std::function<int()>;
 
 void RegistrarJanelaEntrada(JanelaModal janela);
@@ -15,7 +15,10 @@ void RegistrarJanelaPrincipal(JanelaModal janela);
 const JanelaModal &JanelaEntrada();
 const JanelaModal &JanelaPrincipal();
 
-// Registers the windows this build has; called once by the start-up.
+// Registers the windows this build has (the first-run window and the main
+// window) in the hooks nobody registered explicitly; called by the start-up.
 void RegistrarJanelasDaInterface();
+// Forgets explicit registrations: the next start-up opens this build's windows.
+void RestaurarJanelasDaInterface();
 
 } // namespace tolv
