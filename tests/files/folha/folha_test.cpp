@@ -8,6 +8,7 @@
 #include "files/executor_tarefa.h"
 #include "files/linha_fixa.h"
 #include "support/indices_fixture.h"
+#include "support/folha_exemplo.h"
 #include "support/test_support.h"
 
 #include <QCoreApplication>
@@ -27,85 +28,10 @@ QT_END_NAMESPACE
 
 namespace {
 
-// ---------------------------------------------------------------------------
-// A small clean file: an accounting office responsible for a shop (CNPJ, two
-// workers, the first with a complement record) and a household-free CEI employer
-// with one worker. Lines, 1-based: 1 header, 2 employer, 3 worker, 4 complement,
-// 5 worker, 6 employer (CEI), 7 worker, 8 trailer.
-
-class Linha {
-public:
-    Linha() : m_texto(359, QLatin1Char(' ')) { m_texto += QLatin1Char('*'); }
-    Linha &p(int pos, const QString &t)
-    {
-        m_texto.replace(pos - 1, t.size(), t);
-        return *this;
-    }
-    QString str() const { return m_texto; }
-
-private:
-    QString m_texto;
-};
-
-QString Zeros(int n) { return QString(n, QLatin1Char('0')); }
-
+// The shared example file (see support/folha_exemplo.h).
+using namespace tolv::test::folha;
+QStringList ArquivoBase() { return Linhas(); }
 QString Par(const char *competencia, const char *valor) { return QLatin1String(competencia) + QLatin1String(valor); }
-
-QStringList ArquivoBase()
-{
-    QStringList l;
-    l << Linha()
-             .p(1, "00").p(54, "2").p(55, "1").p(56, "33444555000181").p(70, "CONTABIL EXEMPLO LTDA")
-             .p(100, "PEDRO ALVES").p(120, "AV PAULISTA 1000").p(170, "BELA VISTA").p(190, "01310100")
-             .p(198, "SAO PAULO").p(218, "SP").p(220, "001132145678").p(232, "contato@contabil.com.br")
-             .p(292, "12032018")
-             .str();
-    const auto empregador = [](const char *tipo, const char *inscricao, const char *nome) {
-        return Linha()
-            .p(1, "10").p(3, tipo).p(4, inscricao).p(18, Zeros(36)).p(54, nome).p(94, "SCS QUADRA 1")
-            .p(144, "ASA SUL").p(164, "70300500").p(172, "BRASILIA").p(192, "DF").p(194, "006133224455")
-            .p(206, "6920601").p(213, "1").p(214, "515")
-            .str();
-    };
-    l << empregador("1", "11222333000181", "ACME COMERCIO LTDA");
-    l << Linha()
-             .p(1, "40").p(3, "1").p(4, "11222333000181").p(18, "0").p(19, Zeros(14)).p(33, "12034567899")
-             .p(44, "04012010").p(52, "01").p(54, "JOAO DA SILVA").p(124, "1234567").p(131, "00012").p(136, "1")
-             .p(137, "07").p(139, "15061985").p(147, "44").p(149, "004110").p(155, "04012010").p(163, "I1")
-             .p(165, "05022018").p(173, "01").p(176, "1").p(177, "05012018").p(185, "N").p(186, "00000000")
-             .p(194, Zeros(15)).p(209, "000000000300000").p(224, "000000000050000").p(239, Zeros(15)).p(254, "N")
-             .p(255, "00000").p(260, Zeros(15)).p(275, "52998224725").p(286, "104").p(289, "1234")
-             .p(293, "0000012345678").p(306, "000000001000000")
-             .str();
-    QString pares = Par("201711", "000000000200000") + Par("201712", "000000000210000");
-    for (int k = 3; k <= 14; ++k)
-        pares += Zeros(21);
-    l << Linha()
-             .p(1, "43").p(3, "1").p(4, "11222333000181").p(18, "0").p(19, Zeros(14)).p(33, "12034567899")
-             .p(44, "04012010").p(52, "01").p(54, pares)
-             .str();
-    l << Linha()
-             .p(1, "40").p(3, "1").p(4, "11222333000181").p(18, "0").p(19, Zeros(14)).p(33, "17012345673")
-             .p(44, "03082015").p(52, "01").p(54, "MARIA SOUZA").p(124, "7654321").p(131, "00021").p(136, "2")
-             .p(137, "09").p(139, "01021990").p(147, "40").p(149, "004110").p(155, "03082015").p(163, "I1")
-             .p(165, "01022018").p(173, "01").p(176, "2").p(177, "00000000").p(185, "S").p(186, "00000000")
-             .p(194, Zeros(15)).p(209, "000000000250000").p(224, "000000000008000").p(239, "000000000300000")
-             .p(254, "P").p(255, "02550").p(260, Zeros(15)).p(275, Zeros(11)).p(286, "000").p(289, "0000")
-             .p(293, Zeros(13)).p(306, Zeros(15))
-             .str();
-    l << empregador("2", "00112223330008", "RESIDENCIA SOUZA");
-    l << Linha()
-             .p(1, "40").p(3, "2").p(4, "00112223330008").p(18, "1").p(19, "33444555000181").p(33, "20012345673")
-             .p(44, "01042016").p(52, "01").p(54, "ANA LIMA").p(124, "2233445").p(131, "00033").p(136, "2")
-             .p(137, "05").p(139, "20091978").p(147, "44").p(149, "004110").p(155, "01042016").p(163, "I2")
-             .p(165, "28022018").p(173, "02").p(176, "1").p(177, "00000000").p(185, "N").p(186, "00000000")
-             .p(194, Zeros(15)).p(209, "000000000180000").p(224, "000000000120000").p(239, Zeros(15)).p(254, "V")
-             .p(255, "00000").p(260, "000000000050000").p(275, Zeros(11)).p(286, "000").p(289, "0000")
-             .p(293, Zeros(13)).p(306, Zeros(15))
-             .str();
-    l << Linha().p(1, "90").p(3, QString(51, QLatin1Char('9'))).str();
-    return l;
-}
 
 // The database every test starts from: schema, reference data, the indices of
 // the 03/2018 edital and the business days of 2018 (built once, copied per test).
